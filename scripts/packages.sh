@@ -1,7 +1,7 @@
 # Shared by ./play and ./test: install the Debian packages the game needs to
 # build, play and test, touching apt only when something is missing.
 DEEDWELL_PACKAGES=(cmake g++ make pkg-config libgtest-dev libbenchmark-dev
-  qt6-base-dev libsdl2-mixer-dev freepats fonts-dejavu-core xvfb xauth)
+  qt6-base-dev libsdl2-mixer-dev freepats fonts-dejavu-core xvfb xauth locales)
 
 deedwell_install_packages() {
   local missing=()
