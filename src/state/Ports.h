@@ -58,6 +58,27 @@ public:
     virtual void CloseBanker() {}
     // Fills the banker again from its listing's file, which has changed.
     virtual void ReloadBanker() {}
+    // Shows the hint window unless it is showing and puts the hint in it; an
+    // open hint window simply takes the new title and text. Both keep the
+    // game's "&&" for a literal ampersand.
+    virtual void ShowHint(const std::string& /*title*/, const std::string& /*text*/) {}
+    // Closes every window that works on a ledger row by its number (the
+    // portfolio, improvements, sale, borrowing, own-home, unit and payment
+    // windows): a sale has just moved the later rows up. The offer window that
+    // accepted the sale closes itself and is not among them.
+    virtual void CloseRowWindows() {}
+    // Redraws the main screen's offers indicator from the game.
+    virtual void RefreshOffersIndicator() {}
+    // Redraws the realtor window's offer count, only if it is open.
+    virtual void RefreshRealtorCount() {}
+    // Redraws the main screen's goal and plan charts from the game.
+    virtual void RefreshGoalCharts() {}
+    // Shows the winning window (won, with its message) or the losing window,
+    // unless that window is showing. Both stay above all other windows.
+    virtual void ShowGoalWindow(bool /*won*/, const std::string& /*text*/) {}
+    // Redraws the portfolio for the home it shows, if it is open; an open
+    // payment window follows it.
+    virtual void RefreshPortfolio() {}
 };
 
 }  // namespace deedwell

@@ -74,6 +74,29 @@ public:
     void CloseHomeWindow() override { requests.push_back("CloseHomeWindow"); }
     void CloseBanker() override { requests.push_back("CloseBanker"); }
     void ReloadBanker() override { requests.push_back("ReloadBanker"); }
+    struct Hint {
+        std::string title;
+        std::string text;
+    };
+    std::vector<Hint> hints;  // every hint presented, in order
+    void ShowHint(const std::string& title, const std::string& text) override {
+        requests.push_back("ShowHint");
+        hints.push_back({title, text});
+    }
+    void CloseRowWindows() override { requests.push_back("CloseRowWindows"); }
+    void RefreshOffersIndicator() override { requests.push_back("RefreshOffersIndicator"); }
+    void RefreshRealtorCount() override { requests.push_back("RefreshRealtorCount"); }
+    void RefreshGoalCharts() override { requests.push_back("RefreshGoalCharts"); }
+    struct GoalWindow {
+        bool won = false;
+        std::string text;
+    };
+    std::vector<GoalWindow> goalWindows;  // every goal window asked for, in order
+    void ShowGoalWindow(bool won, const std::string& text) override {
+        requests.push_back("ShowGoalWindow");
+        goalWindows.push_back({won, text});
+    }
+    void RefreshPortfolio() override { requests.push_back("RefreshPortfolio"); }
     // How many times a request was made.
     int Count(const std::string& request) const;
 };
