@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/Numbers.h"
+#include "hints/Hints.h"
 #include "records/RecordFiles.h"
 
 namespace deedwell {
@@ -108,8 +109,7 @@ bool RentMe(Game& game, int position) {
     game.dialogs.ShowMessage("Congratulations on your new home!");
     s.HasHome = "YES";
     game.screens.RefreshAll();
-    // The first-rent hint is presented here.
-    s.HintRentedShown = true;
+    HintRented(game);
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "common/Numbers.h"
+#include "hints/Hints.h"
 #include "market/Listings.h"
 #include "selling/Offers.h"
 #include "simulation/CashFlow.h"
@@ -78,8 +79,7 @@ bool NextMonth(Game& game) {
     RollWaitPeriod(game);
     GoalNotice(game);
     RandomRentIssue(game);
-    // The month's hints come here: next month, saved enough, six months in
-    // the own home, the cash-flow lesson.
+    MonthHints(game);
     RefreshGoals(game);
     return true;
 }

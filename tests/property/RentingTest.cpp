@@ -63,8 +63,11 @@ TEST_F(RentingTest, RentingSetsTheLivingFigures) {
     EXPECT_EQ(s.HasHome, "YES");
     EXPECT_TRUE(s.HintRentedShown);
     EXPECT_EQ(t.dialogs.Texts(), std::vector<std::string>{"Congratulations on your new home!"});
+    // The first rent of a run also brings its hint.
     EXPECT_EQ(t.screens.requests,
-              (std::vector<std::string>{"RefreshHomeInformation", "RefreshAll"}));
+              (std::vector<std::string>{"RefreshHomeInformation", "RefreshAll", "ShowHint"}));
+    ASSERT_EQ(t.screens.hints.size(), 1u);
+    EXPECT_EQ(t.screens.hints[0].title, "You have now rented your first house!");
 }
 
 TEST_F(RentingTest, CashMustBeAboveTheCostToMoveIn) {
