@@ -9,11 +9,13 @@
 #include <cstring>
 #include <filesystem>
 
+#include "audio/SdlPlayback.h"
 #include "ui/DataRoot.h"
 #include "ui/GameApp.h"
 #include "ui/Pictures.h"
 #include "ui/Style.h"
 #include "ui/Text.h"
+#include "ui/frmPlayer.h"
 
 namespace {
 
@@ -68,7 +70,13 @@ int main(int argc, char** argv) {
     FirstPaintExit firstPaintExit;
     if (ExitAfterFirstWindow()) application.installEventFilter(&firstPaintExit);
 
+    // The music outlives every window, so it is made before the game and
+    // goes after it; without a sound device it stays silent.
+    deedwell::audio::SdlPlayback playback;
+    deedwell::ui::GameMusic music(playback);
+
     deedwell::ui::GameApp game(root);
+    game.registry().music = &music;
     game.Start();
     return QApplication::exec();
 }

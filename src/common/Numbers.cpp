@@ -27,11 +27,19 @@ void DropTrailingZeros(Decimal& d) {
     }
 }
 
+// The largest 15-digit decimal a double can hold. Rounding the very largest
+// doubles to 15 digits would pass the greatest double, and that text would no
+// longer read back as a number; they are cut to this instead.
+constexpr double kLargestFifteenDigits = 1.79769313486231e308;
+
 // A value that is not finite counts as 0, so no "inf" or "nan" reaches a text.
 Decimal FifteenDigits(double value) {
     Decimal d;
     if (!std::isfinite(value) || value == 0) {
         return d;
+    }
+    if (std::fabs(value) > kLargestFifteenDigits) {
+        value = std::copysign(kLargestFifteenDigits, value);
     }
     // std::to_chars ignores the process locale, unlike printf.
     char buf[40];
@@ -260,7 +268,7 @@ double RoundHalfAway(double value, int places) {
     clean += rounded.digits + "e" + std::to_string(rounded.point);
     double result = 0;
     const auto res = std::from_chars(clean.data(), clean.data() + clean.size(), result);
-    // Only the 15-digit form of the very largest doubles can overflow.
+    // Rounding the very largest doubles to tens, hundreds and up can overflow.
     return res.ec == std::errc{} ? result : value;
 }
 

@@ -27,10 +27,16 @@ bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-std::size_t FindIgnoreCase(std::string_view text, std::string_view needle) {
-    if (needle.size() > text.size()) return std::string_view::npos;
-    for (std::size_t i = 0; i + needle.size() <= text.size(); ++i) {
-        if (EqualsIgnoreCase(text.substr(i, needle.size()), needle)) return i;
+// The first line that starts with `tag`, letter case aside. Only line starts
+// count: a value may hold bars, and a typed "|||AGE|||" inside a name must not
+// pass for the AGE line.
+std::size_t FindLineStartIgnoreCase(std::string_view text, std::string_view tag) {
+    std::size_t start = 0;
+    while (start + tag.size() <= text.size()) {
+        if (EqualsIgnoreCase(text.substr(start, tag.size()), tag)) return start;
+        const std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) break;
+        start = end + 1;
     }
     return std::string_view::npos;
 }
@@ -60,7 +66,7 @@ std::string NameOf(std::string_view name) {
 
 std::string FindRecordValue(std::string_view content, std::string_view key) {
     const std::string tag = KeyTag(key);
-    const std::size_t at = FindIgnoreCase(content, tag);
+    const std::size_t at = FindLineStartIgnoreCase(content, tag);
     if (at == std::string_view::npos) return {};
     // A hand-edited file may end its lines with LF alone; end at either.
     const std::size_t end = content.find_first_of("\r\n", at);
@@ -84,15 +90,17 @@ bool RewriteRecord(std::string_view content, std::string_view key, std::string_v
             }
         }
         if (done) break;
-        const std::size_t cr = rest.find('\r');
+        // A line ends where the reader ends it, at a CR or an LF, so a file
+        // edited with Linux line ends is rewritten as the reader saw it.
+        const std::size_t end = rest.find_first_of("\r\n");
         // A line with a bar but no line end after it: leave the file alone.
-        if (cr == std::string_view::npos) return false;
-        const std::string_view line = rest.substr(0, cr);
+        if (end == std::string_view::npos) return false;
+        const std::string_view line = rest.substr(0, end);
         if (rest.substr(0, tag.size()) != tag) {
             result += line;
             result += "\r\n";
         }
-        rest.remove_prefix(cr);
+        rest.remove_prefix(end);
     }
     result += tag;
     result += OneLine(value);

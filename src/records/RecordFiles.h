@@ -16,11 +16,13 @@
 namespace deedwell {
 
 // The value stored for `key` in the record text `content`, or "" (key compared
-// without regard to letter case; the value ends at the first CR or LF).
+// without regard to letter case, at the start of a line only; the value ends
+// at the first CR or LF).
 std::string FindRecordValue(std::string_view content, std::string_view key);
 
 // `content` rewritten with `key` set to `value`, its line moved to the end.
 // Other key lines keep their order; trailing lines without a bar are dropped.
+// A line ends at a CR or an LF, as for reading; every line written ends CR LF.
 // Returns false (and leaves `out` alone) when the file cannot be rewritten
 // safely, as for a key line without a line end.
 bool RewriteRecord(std::string_view content, std::string_view key, std::string_view value,

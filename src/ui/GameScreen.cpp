@@ -1,15 +1,27 @@
 #include "ui/GameScreen.h"
 
 #include <QCloseEvent>
+#include <QMouseEvent>
 #include <QPointer>
+#include <QSignalBlocker>
 
 #include "common/Numbers.h"
+#include "hints/Hints.h"
+#include "music/SoundSystem.h"
 #include "simulation/Goals.h"
 #include "simulation/MonthAdvance.h"
+#include "simulation/Tenants.h"
 #include "simulation/Wealth.h"
+#include "ui/HouseSeller.h"
+#include "ui/Mortgage.h"
 #include "ui/OurHome.h"
 #include "ui/Pictures.h"
+#include "ui/RealEstate.h"
 #include "ui/Text.h"
+#include "ui/ViewOffer.h"
+#include "ui/ViewProperties.h"
+#include "ui/frmPlayer.h"
+#include "ui/Widgets.h"
 #include "ui/WindowRegistry.h"
 #include "ui_GameScreen.h"
 
@@ -47,10 +59,39 @@ GameScreen::GameScreen(WindowRegistry& registry)
 
     connect(ui_->Command1, &QPushButton::clicked, this, &GameScreen::NextMonthClick);
     connect(ui_->Command2, &QPushButton::clicked, this, &GameScreen::MyHomeClick);
-    // Command4, Command5, Command3 and Command7 open the market, banking,
-    // portfolio and realtor windows; they stay disabled until those exist.
-    // The alert buttons (Command6, Command9, Command8) and Check1 likewise
-    // wait for the alerts and the music.
+    connect(ui_->Command5, &QPushButton::clicked, this,
+            [this] { registry_.ShowUnlessShowing<Mortgage>(); });
+    connect(ui_->Command3, &QPushButton::clicked, this,
+            [this] { registry_.ShowUnlessShowing<ViewProperties>(); });
+    connect(ui_->Command7, &QPushButton::clicked, this,
+            [this] { registry_.ShowUnlessShowing<HouseSeller>(); });
+    // Only the "offer waiting" picture answers a click.
+    ui_->Offers_YES->installEventFilter(this);
+    ui_->Offers_YES->setCursor(Qt::PointingHandCursor);
+    connect(ui_->Command4, &QPushButton::clicked, this,
+            [this] { registry_.ShowUnlessShowing<RealEstate>(); });
+    // The alerts: a click (or a move with the keys) describes the alert.
+    connect(ui_->Alerts, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { AlertsClick(ui_->Alerts->row(item)); });
+    connect(ui_->Alerts, &QListWidget::itemSelectionChanged, this,
+            [this] { AlertsClick(SelectedRow(ui_->Alerts)); });
+    connect(ui_->Command6, &QPushButton::clicked, this, &GameScreen::PayClick);
+    connect(ui_->Command9, &QPushButton::clicked, this, &GameScreen::PayAllClick);
+    connect(ui_->Command8, &QPushButton::clicked, this, &GameScreen::IgnoreClick);
+    connect(ui_->Check1, &QCheckBox::clicked, this, &GameScreen::Check1Click);
+    if (registry_.music) {
+        sound_ = std::make_unique<SoundSystem>(registry_.game(), registry_.music->player());
+        soundTimer_ = new QTimer(this);
+        soundTimer_->setObjectName("SoundSystem");
+        soundTimer_->setInterval(sound_->IntervalMs());
+        connect(soundTimer_, &QTimer::timeout, this, &GameScreen::SoundSystemTick);
+        soundTimer_->start();
+        musicWait_ = new QTimer(this);
+        musicWait_->setObjectName("MusicWait");
+        musicWait_->setSingleShot(true);
+        musicWait_->setInterval(kMusicWaitMs);
+        connect(musicWait_, &QTimer::timeout, this, &GameScreen::MusicWaitEnded);
+    }
 
     hintTimer_->setObjectName("hint_timer");
     hintTimer_->setSingleShot(true);
@@ -107,7 +148,8 @@ void GameScreen::DrawFigures() {
 
 void GameScreen::DrawAlerts() {
     const Game& game = registry_.game();
-    const int selected = ui_->Alerts->currentRow();
+    // Redrawing the list is not the player choosing an alert.
+    const QSignalBlocker quiet(ui_->Alerts);
     ui_->Alerts->clear();
     ui_->AlertAmount->clear();
     ui_->TaxYears->clear();
@@ -116,6 +158,7 @@ void GameScreen::DrawAlerts() {
         ui_->AlertAmount->addItem(Q(NumberText(alert.amount)));
         ui_->TaxYears->addItem(QString::number(alert.taxYears));
     }
+    const int selected = game.screen.SelectedAlert;
     if (selected >= 0 && selected < ui_->Alerts->count()) ui_->Alerts->setCurrentRow(selected);
     ui_->AlertMessage->setText(Q(game.screen.AlertMessage));
 }
@@ -156,9 +199,46 @@ void GameScreen::MyHomeClick() {
     home->RefreshInformation();
 }
 
+void GameScreen::OffersClick() {
+    ViewOffer::OpenNextOffer(registry_);
+}
+
+bool GameScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui_->Offers_YES && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        OffersClick();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void GameScreen::AlertsClick(int row) {
+    if (row < 0) return;
+    SelectAlert(registry_.game(), row);
+    ui_->AlertMessage->setText(Q(registry_.game().screen.AlertMessage));
+}
+
+// The alert rules refresh the whole screen when the cash changed; the list
+// and its message are redrawn here in every case, since an ignored last
+// request or a stopped "Pay All" changes them without a refresh.
+void GameScreen::PayClick() {
+    PayAlert(registry_.game(), SelectedRow(ui_->Alerts));
+    DrawAlerts();
+}
+
+void GameScreen::PayAllClick() {
+    PayAllAlerts(registry_.game());
+    DrawAlerts();
+}
+
+void GameScreen::IgnoreClick() {
+    IgnoreAlert(registry_.game(), SelectedRow(ui_->Alerts));
+    DrawAlerts();
+}
+
 void GameScreen::HintTimerTick() {
     hintTimer_->stop();
-    // The welcome hint of the hint chain is presented here once hints exist.
+    HintWelcome(registry_.game());
 }
 
 void GameScreen::closeEvent(QCloseEvent* event) {
@@ -169,6 +249,31 @@ void GameScreen::closeEvent(QCloseEvent* event) {
     }
     QWidget::closeEvent(event);
     registry_.EndProgram();
+}
+
+}  // namespace deedwell::ui
+
+namespace deedwell::ui {
+
+void GameScreen::Check1Click(bool checked) {
+    if (!registry_.music) return;
+    MuteGameMusic(registry_.music->player(), checked);
+    registry_.music->Sync();
+}
+
+void GameScreen::SoundSystemTick() {
+    // The wait runs beside everything else: no event loop inside this tick,
+    // so a month being computed is never interleaved with another action.
+    if (sound_ && sound_->Tick()) musicWait_->start();
+}
+
+void GameScreen::MusicWaitEnded() {
+    if (registry_.Quitting()) return;
+    sound_->AfterWait();
+    registry_.music->Sync();
+    soundTimer_->setInterval(sound_->IntervalMs());
+    // The first start makes good the strip's promise to vanish.
+    if (frmPlayer* strip = registry_.Find<frmPlayer>()) strip->hide();
 }
 
 }  // namespace deedwell::ui

@@ -14,6 +14,10 @@ namespace Ui {
 class GameScreen;
 }
 
+namespace deedwell {
+class SoundSystem;
+}
+
 namespace deedwell::ui {
 
 class WindowRegistry;
@@ -42,18 +46,39 @@ class GameScreen : public QWidget {
     // "My Home && Utilities" (Command2).
     void MyHomeClick();
 
+    // A click on the offers indicator while an offer waits (Offers_YES).
+    void OffersClick();
+
+    // The financial alerts: a click on the list (Alerts), "PAY" (Command6),
+    // "Pay All" (Command9) and "IGNORE" (Command8).
+    void AlertsClick(int row);
+    void PayClick();
+    void PayAllClick();
+    void IgnoreClick();
+
+    // "Mute Game Music" (Check1): ticked pauses the music, unticked plays it.
+    void Check1Click(bool checked);
+    // The music timer (SoundSystem): starts the music 5 seconds after it is
+    // due, without holding anything up meanwhile.
+    void SoundSystemTick();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void Draw();
     void DrawFigures();
     void DrawAlerts();
     void HintTimerTick();
+    void MusicWaitEnded();
 
     WindowRegistry& registry_;
     std::unique_ptr<Ui::GameScreen> ui_;
     QTimer* hintTimer_;
+    QTimer* soundTimer_ = nullptr;  // only when the game has music
+    QTimer* musicWait_ = nullptr;   // the 5 seconds before each start
+    std::unique_ptr<SoundSystem> sound_;
     bool monthRunning_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include "ui/OurHome.h"
 
+#include "hints/Hints.h"
 #include "property/MoveIn.h"
 #include "ui/ChooseUnit.h"
 #include "ui/Pictures.h"
@@ -72,7 +73,7 @@ void OurHome::MoveInClick() {
 
 void OurHome::HintTimerTick() {
     hintTimer_->stop();
-    // The own-home hint of the hint chain is presented here once hints exist.
+    HintOurHome(registry_.game());
 }
 
 }  // namespace deedwell::ui

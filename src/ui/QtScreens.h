@@ -22,6 +22,14 @@ class QtScreens : public Screens {
     void CloseRowWindows() override;
     void RefreshOffersIndicator() override;
     void RefreshGoalCharts() override;
+    void ShowHint(const std::string& title, const std::string& text) override;
+    void ShowGoalWindow(bool won, const std::string& text) override;
+    void RefreshRealtorCount() override;
+    void RefreshPortfolio() override;
+
+    void RefreshListingBrowser() override;
+    void CloseBanker() override;
+    void ReloadBanker() override;
 
   private:
     WindowRegistry* registry_ = nullptr;

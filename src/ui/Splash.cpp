@@ -3,6 +3,7 @@
 #include "ui/GameGen.h"
 #include "ui/Pictures.h"
 #include "ui/WindowRegistry.h"
+#include "ui/frmPlayer.h"
 #include "ui_Splash.h"
 
 namespace deedwell::ui {
@@ -26,7 +27,7 @@ Splash::~Splash() = default;
 
 void Splash::Timer1Tick() {
     timer1_->stop();
-    // Here the music player strip opens once it exists.
+    if (registry_.music) registry_.ShowUnlessShowing<frmPlayer>();
     registry_.ShowUnlessShowing<GameGen>();
     close();
 }

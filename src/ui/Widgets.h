@@ -1,7 +1,9 @@
 #pragma once
 // Small helpers for the standard controls.
 
+#include <QLabel>
 #include <QListWidget>
+#include <QStyle>
 
 namespace deedwell::ui {
 
@@ -10,6 +12,14 @@ namespace deedwell::ui {
 inline int SelectedRow(const QListWidget* list) {
     const auto selected = list->selectedItems();
     return selected.isEmpty() ? -1 : list->row(selected.first());
+}
+
+// Colours a label by its "tone" (the style sheet says which colour each tone
+// is) and repaints it in that colour at once.
+inline void SetTone(QLabel* label, const char* tone) {
+    label->setProperty("tone", tone);
+    label->style()->unpolish(label);
+    label->style()->polish(label);
 }
 
 }  // namespace deedwell::ui

@@ -24,6 +24,8 @@
 
 namespace deedwell::ui {
 
+class GameMusic;
+
 class WindowRegistry : public QObject {
     Q_OBJECT
 
@@ -79,6 +81,10 @@ class WindowRegistry : public QObject {
     // leaves the defaults; a test may record the end or shorten the pauses.
     std::function<void()> endProgram;
     std::function<void(double)> pause;
+
+    // The game music, owned by the application and outliving every window;
+    // nullptr when the game runs without music.
+    GameMusic* music = nullptr;
 
   private:
     void Adopt(std::type_index type, QWidget* window);

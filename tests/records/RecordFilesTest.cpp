@@ -117,6 +117,21 @@ TEST_F(RecordFilesTest, LinuxLineEndsAreRead) {
     EXPECT_EQ(store.ReadRecordValue("AGE", "default"), "18");
 }
 
+// The writer splits lines where the reader does, so the old line of a key in a
+// hand-edited file cannot hide behind another line and shadow the new value.
+TEST_F(RecordFilesTest, LinuxLineEndsAreRewrittenAsTheReaderSawThem) {
+    Spit(Default(), "|||NAME|||Robin\n|||AGE|||18\r\n");
+    store.WriteRecordValue("AGE", "default", "19");
+    EXPECT_EQ(Slurp(Default()), "|||NAME|||Robin\r\n|||AGE|||19\r\n");
+    EXPECT_EQ(store.ReadRecordValue("AGE", "default"), "19");
+}
+
+TEST_F(RecordFilesTest, AKeyInsideAValueIsNotAKeyLine) {
+    Spit(Default(), "|||NAME|||Robin|||AGE|||99\r\n|||AGE|||18\r\n");
+    EXPECT_EQ(store.ReadRecordValue("AGE", "default"), "18");
+    EXPECT_EQ(store.ReadRecordValue("NAME", "default"), "Robin|||AGE|||99");
+}
+
 TEST_F(RecordFilesTest, LinesBeyondTheRewriteLimitAreDropped) {
     std::string content;
     for (int i = 0; i < 10005; ++i) content += "|||K" + std::to_string(i) + "|||v\r\n";

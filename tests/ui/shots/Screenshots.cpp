@@ -8,28 +8,49 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
+#include <QScrollBar>
 #include <QTest>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
+#include "common/Numbers.h"
+#include "finance/Loans.h"
+#include "market/Listings.h"
 #include "market/RandomInt.h"
+#include "selling/Offers.h"
 #include "state/GameState.h"
 #include "support/Fakes.h"
 #include "ui/Addons.h"
+#include "ui/BANKER.h"
 #include "ui/ChooseUnit.h"
 #include "ui/DataRoot.h"
 #include "ui/GameGen.h"
 #include "ui/GameScreen.h"
+#include "ui/HouseSeller.h"
+#include "ui/Improve.h"
+#include "ui/MakePayment.h"
+#include "ui/Mortgage.h"
 #include "ui/NewGame.h"
 #include "ui/OurHome.h"
 #include "ui/Pause.h"
+#include "ui/RealEstate.h"
 #include "ui/QtScreens.h"
 #include "ui/RentHouse.h"
+#include "ui/SellHouse.h"
 #include "ui/Splash.h"
 #include "ui/Style.h"
 #include "ui/SystemClock.h"
+#include "ui/ViewOffer.h"
+#include "ui/ViewProperties.h"
 #include "ui/WindowRegistry.h"
+#include "audio/SdlPlayback.h"
+#include "hints/Hints.h"
+#include "simulation/Goals.h"
+#include "ui/NoGoal.h"
+#include "ui/ShowHint.h"
+#include "ui/YESGOAL.h"
+#include "ui/frmPlayer.h"
 
 namespace {
 
@@ -53,6 +74,97 @@ void Shot(QWidget* window, const char* name) {
 
 QWidget* Child(QWidget* window, const char* name) {
     return window->findChild<QWidget*>(QString::fromLatin1(name));
+}
+
+// The music player (its strip, then unfolded and playing on a silent
+// output), the welcome hint and both goal windows.
+void ShootMusicHintsAndGoals(ui::WindowRegistry& registry, Game& game) {
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    audio::SdlPlayback playback;
+    ui::GameMusic music(playback);
+    registry.music = &music;
+    auto* player = registry.ShowUnlessShowing<ui::frmPlayer>();
+    Shot(player, "music-strip");
+    player->ShowControls(true);
+    music.SetFileText(QString::fromStdString((game.records.Root() / "RealEstate.mp3").string()));
+    music.Play();
+    music.SliderChanged(5);
+    QTest::qWait(2300);
+    Shot(player, "music-player");
+    player->close();
+    registry.music = nullptr;
+
+    PresentHint(game, HintOfStep(1).title, HintOfStep(1).text);
+    Shot(registry.Find<ui::ShowHint>(), "hint-welcome");
+    game.screens.ShowGoalWindow(true, WinningText(game));
+    Shot(registry.Find<ui::YESGOAL>(), "goal-won");
+    game.screens.ShowGoalWindow(false, "");
+    Shot(registry.Find<ui::NoGoal>(), "goal-missed");
+}
+
+// The listing browser (an ordinary listing, an owned one, a position with no
+// file), the banker refusing twice and then approving, and the main screen
+// with alerts. The message boxes are recorded, so their texts are printed.
+void ShootBuying(ui::WindowRegistry& registry, Game& game, testing::RecordingDialogs& dialogs) {
+    auto* screen = registry.Find<ui::GameScreen>();
+    QTest::mouseClick(Child(screen, "Command4"), Qt::LeftButton);
+    auto* browser = registry.Find<ui::RealEstate>();
+    auto* select = qobject_cast<QScrollBar*>(Child(browser, "HouseSelect"));
+    const auto names = game.records.ListRecords("realestate");
+    // The cheapest listing the player does not own, to buy; an owned one.
+    int cheapest = -1;
+    int owned = -1;
+    double lowest = 0;
+    for (int i = 0; i < static_cast<int>(names.size()); ++i) {
+        const Listing listing = ReadListing(game.records, names[static_cast<std::size_t>(i)]);
+        if (game.ledger.IsOwned(listing.number)) {
+            owned = i;
+        } else if (listing.usable && (cheapest < 0 || listing.price < lowest)) {
+            cheapest = i;
+            lowest = listing.price;
+        }
+    }
+    select->setValue(cheapest);
+    Shot(browser, "browser");
+    select->setValue(owned);
+    Shot(browser, "browser-owned");
+
+    select->setValue(cheapest);
+    game.state.Cash = 1000;
+    QTest::mouseClick(Child(browser, "Command1"), Qt::LeftButton);
+    auto* banker = registry.Find<ui::BANKER>();
+    QTest::mouseClick(Child(banker, "Command1"), Qt::LeftButton);
+    Shot(banker, "banker-short-of-cash");
+    banker->close();
+    game.state.Cash = 250000;
+    game.state.MonthlyIncome = "900";
+    QTest::mouseClick(Child(browser, "Command1"), Qt::LeftButton);
+    banker = registry.Find<ui::BANKER>();
+    QTest::mouseClick(Child(banker, "Command1"), Qt::LeftButton);
+    Shot(banker, "banker-denied");
+    game.state.MonthlyIncome = "4800";
+    game.state.LivingCost = 0;
+    Shot(banker, "banker");
+    QTest::mouseClick(Child(banker, "Command1"), Qt::LeftButton);
+    Shot(browser, "browser-bought");
+    for (const auto& box : dialogs.shown) std::printf("message: %s\n", box.text.c_str());
+
+    // The last file gone: the last position has no listing.
+    fs::remove(game.records.Root() / "realestate" / (names.back() + ".var"));
+    select->setValue(select->maximum());
+    Shot(browser, "browser-no-listing");
+    browser->close();
+
+    game.alerts = {{"Renter Demands Repairs!", 523, Alert::kRepair},
+                   {"(2027) Taxes are due for 1849  East Landers Circle", 1060, 0},
+                   {"Renter Demands Repairs!", 187, Alert::kRepair},
+                   {"(2027) Back Taxes Penalty! ", 31.8, 1},
+                   {"(2028) Taxes are due for 77  Quarry Lane", 2412, 0}};
+    screen->RefreshAll();
+    auto* alerts = qobject_cast<QListWidget*>(Child(screen, "Alerts"));
+    QTest::mouseClick(alerts->viewport(), Qt::LeftButton, {},
+                      alerts->visualItemRect(alerts->item(1)).center());
+    Shot(screen, "main-screen-alerts");
 }
 
 }  // namespace
@@ -115,6 +227,11 @@ int main(int argc, char** argv) {
     }
     Shot(screen, "main-screen-third-month");
 
+    // The portfolio before any home is bought.
+    QTest::mouseClick(Child(screen, "Command3"), Qt::LeftButton);
+    Shot(registry.Find<ui::ViewProperties>(), "portfolio-none");
+    registry.Find<ui::ViewProperties>()->close();
+
     // A home of three units bought earlier, to show the unit window.
     OwnedHome home;
     home.listing = "0";
@@ -129,5 +246,61 @@ int main(int argc, char** argv) {
     list->setCurrentRow(0);
     QTest::mouseClick(Child(ourHome, "Command3"), Qt::LeftButton);
     Shot(registry.Find<ui::ChooseUnit>(), "unit");
+    registry.Find<ui::ChooseUnit>()->close();
+
+    // A duplex bought with a loan, one unit let, then the portfolio and the
+    // windows it leads to, and the bank.
+    const Listing duplex = ReadListing(records, "1");
+    OwnedHome bought;
+    bought.listing = "1";
+    bought.principal = Int(0.86 * duplex.appraisal);
+    bought.payment = NumberOf(LoanPayment(bought.principal, 8, 30));
+    bought.rate = 8;
+    bought.term = 30;
+    bought.purchaseValue = bought.value = duplex.appraisal;
+    bought.kitchen = 1;
+    bought.bathroom = 2;
+    bought.category = duplex.category;
+    bought.stage = duplex.stage;
+    bought.neighbourhood = duplex.neighbourhood;
+    bought.needsRepair = duplex.majors;
+    bought.condition = 1;
+    bought.rent = duplex.rent;
+    bought.units = {UnitState::Rented, UnitState::Unrented};
+    game.ledger.Append(bought);
+    QTest::mouseClick(Child(screen, "Command3"), Qt::LeftButton);
+    auto* portfolio = registry.Find<ui::ViewProperties>();
+    qobject_cast<QScrollBar*>(Child(portfolio, "HOUSE"))->setValue(2);
+    Shot(portfolio, "portfolio");
+    QTest::mouseClick(Child(portfolio, "Command2"), Qt::LeftButton);
+    Shot(registry.Find<ui::Improve>(), "construction-manager");
+    registry.Find<ui::Improve>()->close();
+    QTest::mouseClick(Child(portfolio, "Command1"), Qt::LeftButton);
+    Shot(registry.Find<ui::MakePayment>(), "payment");
+    portfolio->close();
+    QTest::mouseClick(Child(screen, "Command5"), Qt::LeftButton);
+    auto* bank = registry.Find<ui::Mortgage>();
+    qobject_cast<QListWidget*>(Child(bank, "ListHomes"))->setCurrentRow(1);
+    Shot(bank, "bank");
+    bank->close();
+
+    // Selling: the first home on the market with a buyer's offer waiting, the
+    // realtor, the sale window with and without the sign, and the offer.
+    game.ledger.Row(0).forSale = true;
+    game.ledger.Row(0).offerWaiting = true;
+    CheckForOffers(game);
+    Shot(screen, "main-screen-offer-waiting");
+    QTest::mouseClick(Child(screen, "Command7"), Qt::LeftButton);
+    auto* realtor = registry.Find<ui::HouseSeller>();
+    Shot(realtor, "realtor");
+    QTest::mouseClick(Child(realtor, "Command1"), Qt::LeftButton);
+    auto* sale = registry.Find<ui::SellHouse>();
+    Shot(sale, "sale-listed");
+    qobject_cast<QScrollBar*>(Child(sale, "HOUSE"))->setValue(2);
+    Shot(sale, "sale-not-listed");
+    QTest::mouseClick(Child(screen, "Offers_YES"), Qt::LeftButton);
+    Shot(registry.Find<ui::ViewOffer>(), "offer");
+    ShootMusicHintsAndGoals(registry, game);
+    ShootBuying(registry, game, dialogs);
     return 0;
 }
