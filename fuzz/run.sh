@@ -3,11 +3,11 @@
 # bounded time from its seed inputs in fuzz/corpus/<target>/. Any crash,
 # sanitizer report, leak, time-out or broken promise fails the run; the input
 # that did it is kept in build-fuzz/artifacts/ (replay: build-fuzz/fuzz_<target> <file>).
-#   fuzz/run.sh [seconds per target, default 30]
+#   fuzz/run.sh [seconds per target, default 30]   (DEEDWELL_FUZZ_BUILD=<dir> builds elsewhere)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
-build=build-fuzz
+build=${DEEDWELL_FUZZ_BUILD:-build-fuzz}
 
 cmake -S fuzz -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j "$(nproc)"

@@ -2,10 +2,10 @@
 # build, play and test, touching apt only when something is missing.
 # clang and libclang-rt-14-dev (libFuzzer and clang's sanitizer runtimes) build
 # the fuzz targets; x11-utils (xwininfo) and libxcb1-dev serve the smoke test
-# on a virtual display.
+# on a virtual display; desktop-file-utils checks the installed desktop entry.
 DEEDWELL_PACKAGES=(cmake g++ make pkg-config libgtest-dev libbenchmark-dev
   qt6-base-dev libsdl2-mixer-dev freepats fonts-dejavu-core xvfb xauth locales
-  clang libclang-rt-14-dev x11-utils libxcb1-dev)
+  clang libclang-rt-14-dev x11-utils libxcb1-dev desktop-file-utils)
 
 deedwell_install_packages() {
   local missing=()

@@ -43,7 +43,11 @@ int main(int argc, char** argv) {
     event.data.data32[1] = XCB_CURRENT_TIME;
     xcb_send_event(connection, 0, window, XCB_EVENT_MASK_NO_EVENT,
                    reinterpret_cast<const char*>(&event));
-    const int failed = xcb_flush(connection) <= 0;
+    // A round trip before hanging up: the server has then handled the event.
+    xcb_get_input_focus_reply_t* sync =
+        xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr);
+    const bool sent = sync != nullptr;
+    std::free(sync);
     xcb_disconnect(connection);
-    return failed;
+    return sent ? 0 : 1;
 }

@@ -41,7 +41,7 @@ fail() {
 # The id of a viewable top-level window with exactly this title, or nothing.
 window_with_title() {
   local id
-  for id in $(xwininfo -root -tree | grep -F "\"$1\": (" | awk '{print $1}'); do
+  for id in $(xwininfo -root -tree 2>/dev/null | grep -F "\"$1\": (" | awk '{print $1}'); do
     if xwininfo -id "$id" 2>/dev/null | grep -q "Map State: IsViewable"; then
       echo "$id"
       return
