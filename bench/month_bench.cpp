@@ -3,47 +3,24 @@
 // life has gone.
 
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <string>
 
-#include "market/RandomInt.h"
-#include "records/RecordFiles.h"
+#include "BenchGame.h"
 #include "simulation/MonthAdvance.h"
-#include "state/Game.h"
 
 namespace {
 
 using namespace deedwell;
-namespace fs = std::filesystem;
-
-class QuietClock : public Clock {
-  public:
-    int Year() const override { return 2026; }
-    double SecondsSinceMidnight() const override { return 0; }
-};
-
-class QuietDialogs : public Dialogs {
-  public:
-    void ShowMessage(const std::string&) override {}
-    void ShowPlain(const std::string&) override {}
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-};
 
 constexpr int kHomes = 200;
 constexpr int kUnitsPerHome = 5;
 constexpr int kAlerts = 1000;
 
-// A long-running life over a program directory of its own, removed afterwards.
-struct BigLife {
-    BigLife()
-        : root(fs::temp_directory_path() / ("deedwell-month-bench-" + std::to_string(::getpid()))),
-          records((fs::create_directories(root / "realestate"), root)),
-          random(20261211),
-          game(records, random, clock, dialogs, screens) {
+// A long-running life.
+struct BigLife : bench::BenchGame {
+    BigLife() : BenchGame("month") {
         GameState& s = game.state;
-        InitDefaults(s);
         s.YearsPlayed = 8;
         s.MonthlyIncome = "4800";
         s.Cash = 250000;
@@ -77,11 +54,6 @@ struct BigLife {
         }
         start = {game.state, game.ledger, game.alerts};
     }
-    ~BigLife() {
-        std::error_code ec;
-        fs::remove_all(root, ec);
-    }
-
     // Back to the same life before every press, so each press does the same work.
     void Reset(double month) {
         game.state = start.state;
@@ -90,13 +62,6 @@ struct BigLife {
         game.alerts = start.alerts;
     }
 
-    fs::path root;
-    RecordStore records;
-    SystemRandom random;
-    QuietClock clock;
-    QuietDialogs dialogs;
-    Screens screens;
-    Game game;
     struct {
         GameState state;
         Ledger ledger;

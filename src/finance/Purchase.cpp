@@ -54,9 +54,7 @@ std::string ConditionText(const std::string& value) {
 // so a hand-edited file cannot point outside the picture folders.
 std::string HousePicture(const RecordStore& records, const Listing& listing) {
     if (!listing.usable) return {};
-    return (records.Root() / "realestate" / std::to_string(listing.category) /
-            (std::to_string(listing.stage) + ".jpg"))
-        .string();
+    return HousePicturePath(records, listing.category, listing.stage);
 }
 
 std::string KitchenPicture(const RecordStore& records, const Listing& listing) {

@@ -134,4 +134,13 @@ bool ListingIsValid(const RecordStore& records, std::string_view n) {
     return ReadListing(records, n).usable;
 }
 
+std::string HousePicturePath(const RecordStore& records, double category, double stage) {
+    const auto whole = [](double value, double low, double high) {
+        return value >= low && value <= high && value == Int(value);
+    };
+    if (!whole(category, 1, 8) || !whole(stage, 1, 3)) return "";
+    return (records.Root() / "realestate" / NumberText(category) / (NumberText(stage) + ".jpg"))
+        .string();
+}
+
 }  // namespace deedwell

@@ -79,6 +79,11 @@ Listing ReadListing(const RecordStore& records, std::string_view n);
 // ReadListing(records, n).usable.
 bool ListingIsValid(const RecordStore& records, std::string_view n);
 
+// The exterior picture realestate/<category>/<stage>.jpg under the program
+// directory. Built only from a whole category of 1 to 8 and a whole stage of
+// 1 to 3, so an odd value never names a file outside the folder; "" otherwise.
+std::string HousePicturePath(const RecordStore& records, double category, double stage);
+
 // Far above any building the market makes; a hand-edited count beyond it
 // would swamp the unit lists.
 inline constexpr double kMaxListingUnits = 1000;

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "common/Numbers.h"
+#include "market/Listings.h"
 #include "property/Renting.h"
 
 namespace deedwell {
@@ -11,10 +12,6 @@ namespace deedwell {
 namespace {
 
 constexpr double kMoveInCost = 1000;
-
-bool InRange(double value, double low, double high) {
-    return value == Int(value) && value >= low && value <= high;
-}
 
 // What a move-in needs from the home's listing record, read and checked
 // before anything changes.
@@ -66,11 +63,7 @@ std::vector<std::string> ListTheHomes(const Game& game) {
 std::string OwnedHomePicture(const Game& game, int row) {
     if (!game.ledger.HasRow(row)) return "";
     const OwnedHome& home = game.ledger.Row(static_cast<std::size_t>(row));
-    // Built only from numbers in range, so an odd value cannot leave the folder.
-    if (!InRange(home.category, 1, 8) || !InRange(home.stage, 1, 3)) return "";
-    return (game.records.Root() / "realestate" / NumberText(home.category) /
-            (NumberText(home.stage) + ".jpg"))
-        .string();
+    return HousePicturePath(game.records, home.category, home.stage);
 }
 
 UnitList LoadUnits(Game& game, int row) {

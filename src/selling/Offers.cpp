@@ -2,6 +2,7 @@
 
 #include "common/Numbers.h"
 #include "market/RandomInt.h"
+#include "property/MoveIn.h"
 #include "selling/CloseSale.h"
 #include "selling/SaleListing.h"
 #include "simulation/Tenants.h"
@@ -63,7 +64,7 @@ bool ShowOfferHome(Game& game, OfferView& view) {
 
     s.WorkHouseCat = home.category;
     s.WorkHouseStage = home.stage;
-    view.housePicture = SaleHousePicture(game, view.row);
+    view.housePicture = OwnedHomePicture(game, static_cast<int>(view.row));
     view.address = game.records.ReadListingValue("ADDRESS", home.listing);
     view.HomeValue = Format(home.value, "$###,###");
     view.Label7 = Format(home.principal, "$###,###");

@@ -1,15 +1,12 @@
 #include "selling/SaleListing.h"
 
 #include "common/Numbers.h"
+#include "property/MoveIn.h"
 #include "selling/Offers.h"
 
 namespace deedwell {
 
 namespace {
-
-bool WholeInRange(double value, double low, double high) {
-    return value >= low && value <= high && value == Int(value);
-}
 
 // LoadHouse step 3: one line per unit; a let unit shows its rent. Collected
 // and possible rent add up as the window always added them, the running total
@@ -39,15 +36,6 @@ bool MarkForSale(Game& game, int row, bool forSale) {
 
 }  // namespace
 
-std::string SaleHousePicture(const Game& game, std::size_t row) {
-    if (row >= game.ledger.Count()) return "";
-    const OwnedHome& home = game.ledger.Row(row);
-    if (!WholeInRange(home.category, 1, 8) || !WholeInRange(home.stage, 1, 3)) return "";
-    return (game.records.Root() / "realestate" / NumberText(home.category) /
-            (NumberText(home.stage) + ".jpg"))
-        .string();
-}
-
 std::string ConditionWord(double condition) {
     if (condition == 1) return "Bad";
     if (condition == 2) return "Average";
@@ -65,7 +53,7 @@ SaleView ShowHomeForSale(Game& game, int row) {
 
     s.WorkHouseCat = home.category;
     s.WorkHouseStage = home.stage;
-    view.housePicture = SaleHousePicture(game, view.row);
+    view.housePicture = OwnedHomePicture(game, row);
     view.address = game.records.ReadListingValue("ADDRESS", home.listing);
     view.HomeValue = Format(home.value, "$###,###");
     view.mPAyment = Format(home.payment, "$###,###");

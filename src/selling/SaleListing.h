@@ -61,13 +61,6 @@ struct SaleView {
     std::vector<std::string> List1;  // "Unit 1:  RENTED For $650", "Unit 2:  UNRENTED", ...
 };
 
-// The picture of the owned home in `row`: realestate/<category>/<stage>.jpg
-// under the program directory, from FINDATA(8) and FINDATA(9). Built only
-// from a whole category of 1 to 8 and a whole stage of 1 to 3, so an odd
-// value never names a file outside the folder; "" otherwise, and for a row
-// not in the ledger.
-std::string SaleHousePicture(const Game& game, std::size_t row);
-
 // "Bad", "Average" or "Excellent" for the condition codes 1 to 3; any other
 // code is shown as stored.
 std::string ConditionWord(double condition);

@@ -5,24 +5,11 @@
 #include "hints/Hints.h"
 #include "ui/Pictures.h"
 #include "ui/Text.h"
+#include "ui/Widgets.h"
 #include "ui/WindowRegistry.h"
 #include "ui_ShowHint.h"
 
 namespace deedwell::ui {
-
-namespace {
-
-// Fits the window to its new text without moving its middle, so a window
-// centred on the screen stays centred.
-void FitKeepingCentre(QWidget* window) {
-    const QPoint centre = window->frameGeometry().center();
-    window->adjustSize();
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(centre);
-    window->move(frame.topLeft());
-}
-
-}  // namespace
 
 ShowHint::ShowHint(WindowRegistry& registry)
     // Kept above every other window, so a hint is never lost behind one.

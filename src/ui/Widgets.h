@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QStyle>
+#include <QWidget>
 
 namespace deedwell::ui {
 
@@ -20,6 +21,16 @@ inline void SetTone(QLabel* label, const char* tone) {
     label->setProperty("tone", tone);
     label->style()->unpolish(label);
     label->style()->polish(label);
+}
+
+// Fits a window to its new text without moving its middle, so a window
+// centred on the screen stays centred.
+inline void FitKeepingCentre(QWidget* window) {
+    const QPoint centre = window->frameGeometry().center();
+    window->adjustSize();
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(centre);
+    window->move(frame.topLeft());
 }
 
 }  // namespace deedwell::ui

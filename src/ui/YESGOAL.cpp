@@ -3,24 +3,11 @@
 #include "simulation/Goals.h"
 #include "ui/Pictures.h"
 #include "ui/Text.h"
+#include "ui/Widgets.h"
 #include "ui/WindowRegistry.h"
 #include "ui_YESGOAL.h"
 
 namespace deedwell::ui {
-
-namespace {
-
-// Fits the window to its new text without moving its middle, so a window
-// centred on the screen stays centred.
-void FitKeepingCentre(QWidget* window) {
-    const QPoint centre = window->frameGeometry().center();
-    window->adjustSize();
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(centre);
-    window->move(frame.topLeft());
-}
-
-}  // namespace
 
 YESGOAL::YESGOAL(WindowRegistry& registry)
     // Kept above every other window: it arrives in the middle of a month.

@@ -55,6 +55,16 @@ TEST(LedgerTest, OwnershipComparesWholeNumbers) {
     EXPECT_FALSE(ledger.IsOwned(""));
     EXPECT_FALSE(ledger.IsOwned("abc"));
     EXPECT_FALSE(ledger.IsOwned(1.7));
+
+    // Entries that are not plain digits are read as numbers too.
+    for (const char* entry : {"030", " 9", "12.0", "x", "99999999999"}) {
+        ledger.Append(Home(entry, 1, 0));
+    }
+    EXPECT_TRUE(ledger.IsOwned(30));
+    EXPECT_TRUE(ledger.IsOwned("9"));
+    EXPECT_TRUE(ledger.IsOwned(12));
+    EXPECT_TRUE(ledger.IsOwned(99999999999.0));
+    EXPECT_FALSE(ledger.IsOwned(0));
 }
 
 TEST(LedgerTest, RowChecks) {
