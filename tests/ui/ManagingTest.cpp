@@ -15,6 +15,7 @@
 #include "finance/Loans.h"
 #include "market/Listings.h"
 #include "property/PropertyFixture.h"
+#include "support/Homes.h"
 #include "ui/GameScreen.h"
 #include "ui/Improve.h"
 #include "ui/MakePayment.h"
@@ -75,26 +76,7 @@ struct ManagingGame : UiGame {
         WriteListing(shell, number, ListingKeys(changes));
         const Listing listing = ReadListing(shell.records, number);
         EXPECT_TRUE(listing.usable) << number;
-        const double loan = listing.price + 0.06 * listing.price - 0.2 * listing.price;
-        OwnedHome home;
-        home.listing = number;
-        home.payment = NumberOf(LoanPayment(loan, 8, 30));
-        home.principal = loan;
-        home.rate = 8;
-        home.term = 30;
-        home.purchaseValue = listing.appraisal;
-        home.value = listing.appraisal;
-        home.kitchen = listing.kitchen;
-        home.bathroom = listing.bathStage;
-        home.category = listing.category;
-        home.stage = listing.stage;
-        home.neighbourhood = listing.neighbourhood;
-        home.needsRepair = listing.majors;
-        home.rent = listing.rent;
-        home.waitPeriod = 6;
-        home.condition = listing.condition;
-        home.units.assign(static_cast<std::size_t>(listing.units), UnitState::Unrented);
-        return game.ledger.Append(home);
+        return game.ledger.Append(BookedPurchase(listing));
     }
 
     ViewProperties* OpenPortfolio() { return registry.ShowUnlessShowing<ViewProperties>(); }

@@ -21,6 +21,7 @@
 #include "selling/Offers.h"
 #include "state/GameState.h"
 #include "support/Fakes.h"
+#include "support/Homes.h"
 #include "ui/Addons.h"
 #include "ui/BANKER.h"
 #include "ui/ChooseUnit.h"
@@ -100,30 +101,6 @@ void ShootMusicHintsAndGoals(ui::WindowRegistry& registry, Game& game) {
     Shot(registry.Find<ui::YESGOAL>(), "goal-won");
     game.screens.ShowGoalWindow(false, "");
     Shot(registry.Find<ui::NoGoal>(), "goal-missed");
-}
-
-// Listing `number` as the banker books it: 20 % down and 6 % closing costs
-// at 8 % over 30 years, every unit vacant.
-OwnedHome BoughtWithALoan(const RecordStore& records, const std::string& number) {
-    const Listing listing = ReadListing(records, number);
-    OwnedHome home;
-    home.listing = number;
-    home.principal = Int(0.86 * listing.price);
-    home.payment = NumberOf(LoanPayment(home.principal, 8, 30));
-    home.rate = 8;
-    home.term = 30;
-    home.purchaseValue = home.value = listing.appraisal;
-    home.kitchen = listing.kitchen;
-    home.bathroom = listing.bathStage;
-    home.category = listing.category;
-    home.stage = listing.stage;
-    home.neighbourhood = listing.neighbourhood;
-    home.needsRepair = listing.majors;
-    home.condition = listing.condition;
-    home.rent = listing.rent;
-    home.waitPeriod = 6;
-    home.units.assign(static_cast<std::size_t>(listing.units), UnitState::Unrented);
-    return home;
 }
 
 // The first listing of a building with at least `units` units (the house
@@ -273,7 +250,7 @@ int main(int argc, char** argv) {
     registry.Find<ui::ViewProperties>()->close();
 
     // A building bought earlier, one unit let, to show the unit window.
-    OwnedHome first = BoughtWithALoan(records, ListingWithUnits(records, 3));
+    OwnedHome first = testing::BookedPurchase(ReadListing(records, ListingWithUnits(records, 3)));
     first.units.assign(first.units.size(), UnitState::Unrented);
     first.units[0] = UnitState::Rented;
     game.ledger.Append(first);
@@ -288,7 +265,7 @@ int main(int argc, char** argv) {
 
     // Listing "1" bought with a loan and let, then the portfolio and the
     // windows it leads to, and the bank.
-    OwnedHome bought = BoughtWithALoan(records, "1");
+    OwnedHome bought = testing::BookedPurchase(ReadListing(records, "1"));
     bought.condition = 1;
     bought.units.assign(bought.units.size(), UnitState::Unrented);
     bought.units[0] = UnitState::Rented;
