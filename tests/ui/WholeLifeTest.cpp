@@ -97,8 +97,8 @@ struct Life : UiGame {
     std::string Month() { return TextOf(screen, "CurrentDateDisplay"); }
     bool Shows(const char* label) { return Control<QLabel>(screen, label)->isVisible(); }
 
-    // The game stays whole at every step: a number for cash, a unit list
-    // the size of the home, and no listing owned twice.
+    // The game stays whole at every step: a number for cash, shown as the
+    // rules give it, units for every home, and no listing owned twice.
     void ExpectConsistent() {
         EXPECT_TRUE(std::isfinite(Cash()));
         EXPECT_EQ(TextOf(screen, "CashBar"), CashBarText(game));
