@@ -2,34 +2,13 @@
 // window and ends as soon as that window has painted.
 
 #include <QApplication>
-#include <QTimer>
 #include <QWidget>
 
-namespace {
-
-class FirstPaintExit : public QObject {
-  public:
-    using QObject::QObject;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (!done_ && event->type() == QEvent::Paint && watched->isWidgetType() &&
-            static_cast<QWidget*>(watched)->isWindow()) {
-            done_ = true;
-            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
-        }
-        return false;
-    }
-
-  private:
-    bool done_ = false;
-};
-
-}  // namespace
+#include "app/FirstPaintExit.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    FirstPaintExit exitAfterPaint;
+    deedwell::FirstPaintExit exitAfterPaint;
     application.installEventFilter(&exitAfterPaint);
     QWidget window;
     window.resize(640, 400);

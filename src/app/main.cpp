@@ -4,11 +4,11 @@
 #include <QApplication>
 #include <QIcon>
 #include <QStandardPaths>
-#include <QTimer>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
+#include "app/FirstPaintExit.h"
 #include "audio/SdlPlayback.h"
 #include "ui/DataRoot.h"
 #include "ui/GameApp.h"
@@ -21,26 +21,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// For measuring start-up only: with DEEDWELL_EXIT_AFTER_FIRST_WINDOW=1 the
-// program ends as soon as its first window has painted. Nothing is written.
-class FirstPaintExit : public QObject {
-  public:
-    using QObject::QObject;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (!done_ && event->type() == QEvent::Paint && watched->isWidgetType() &&
-            static_cast<QWidget*>(watched)->isWindow()) {
-            done_ = true;
-            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
-        }
-        return false;
-    }
-
-  private:
-    bool done_ = false;
-};
-
+// For measuring start-up only: DEEDWELL_EXIT_AFTER_FIRST_WINDOW=1 ends the
+// program once its first window has painted. Nothing is written.
 bool ExitAfterFirstWindow() {
     const char* value = std::getenv("DEEDWELL_EXIT_AFTER_FIRST_WINDOW");
     return value && std::strcmp(value, "1") == 0;
@@ -67,7 +49,7 @@ int main(int argc, char** argv) {
     const QPixmap icon = deedwell::ui::DecorPicture(root, "icon");
     if (!icon.isNull()) QApplication::setWindowIcon(QIcon(icon));
 
-    FirstPaintExit firstPaintExit;
+    deedwell::FirstPaintExit firstPaintExit;
     if (ExitAfterFirstWindow()) application.installEventFilter(&firstPaintExit);
 
     // The music outlives every window, so it is made before the game and
