@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "finance/BankerTexts.h"
 #include "finance/ListingFiles.h"
 #include "finance/Loans.h"
 #include "finance/Purchase.h"
@@ -13,23 +14,6 @@ namespace {
 constexpr int k5Percent = 0;
 constexpr int k8Percent = 1;
 constexpr int k30Years = 0;
-
-const char* const kApproved =
-    "The bank has approved your mortgage loan. \r\n\r\nCongratulations on your new home.  Be "
-    "sure not to miss any mortgage payments in the near future.";
-const char* const kNoCash =
-    "We are sorry but you must be able to afford the downpayment and closing costs to this home "
-    "before we can give you this loan.  Return with the downpayment at another time.";
-const char* const kOwned = "This property has already been taken off the market -- by you.";
-const char* const kChanged = "This listing has changed.  Please review the new figures.";
-const char* const kGone = "This listing is no longer on the market.";
-
-std::string Denied(const std::string& allowance) {
-    return "We are sorry to inform you that your mortgage has been denied by the bank.  We believe "
-           "that additional debt at this point could hurt your ability to pay.  However, we feel "
-           "that you may be able to handle a mortgage in the amount of " +
-           allowance + " or less a month if you care to apply for the mortgage.";
-}
 
 class BankerTest : public ::testing::Test {
 protected:

@@ -10,6 +10,7 @@
 
 #include "UiFixture.h"
 #include "common/Numbers.h"
+#include "finance/BankerTexts.h"
 #include "finance/ListingFiles.h"
 #include "finance/Loans.h"
 #include "hints/Hints.h"
@@ -30,22 +31,6 @@ using ui::ChooseUnit;
 using ui::GameScreen;
 using ui::OurHome;
 using ui::RealEstate;
-
-const char* const kApproved =
-    "The bank has approved your mortgage loan. \r\n\r\nCongratulations on your new home.  Be "
-    "sure not to miss any mortgage payments in the near future.";
-const char* const kNoCash =
-    "We are sorry but you must be able to afford the downpayment and closing costs to this home "
-    "before we can give you this loan.  Return with the downpayment at another time.";
-const char* const kOwned = "This property has already been taken off the market -- by you.";
-const char* const kChanged = "This listing has changed.  Please review the new figures.";
-
-std::string Denied(const std::string& allowance) {
-    return "We are sorry to inform you that your mortgage has been denied by the bank.  We believe "
-           "that additional debt at this point could hurt your ability to pay.  However, we feel "
-           "that you may be able to handle a mortgage in the amount of " +
-           allowance + " or less a month if you care to apply for the mortgage.";
-}
 
 // A 12-unit building, as unlike the sample house as a listing gets.
 ListingLines Tower() {

@@ -15,6 +15,7 @@
 
 #include "UiFixture.h"
 #include "common/Numbers.h"
+#include "finance/BankerTexts.h"
 #include "finance/ListingFiles.h"
 #include "market/MarketFixture.h"
 #include "simulation/Wealth.h"
@@ -201,7 +202,7 @@ TEST(WholeLife, FromTheSplashToTheGoal) {
     double cash = g.Cash();
     Click(banker, "Command1");
     g.Settle();
-    EXPECT_EQ(g.shell.dialogs.Last().rfind("The bank has approved your mortgage loan.", 0), 0u);
+    EXPECT_EQ(g.shell.dialogs.Last(), kApproved);
     ASSERT_EQ(g.game.ledger.Count(), 1u);
     EXPECT_EQ(g.game.ledger.Row(0).listing, kHome);
     EXPECT_EQ(g.game.ledger.Row(0).principal, 88580);
