@@ -78,6 +78,12 @@ static void Lawn(QPainter& p, Look& look, const QRectF& r) {
     p.restore();
 }
 
+void BringCloser(QPainter& p, int w, double ground) {
+    p.translate(w / 2.0, ground);
+    p.scale(1.1, 1.1);
+    p.translate(-w / 2.0, -ground);
+}
+
 double Landscape(QPainter& p, Look& look, int w, int h) {
     const double horizon = h * 0.60;
     const double groundY = h * 0.80;
@@ -148,6 +154,21 @@ static void Peel(QPainter& p, Look& look, const QRectF& area, int count) {
     }
 }
 
+// Later strokes stay inside `shape`.
+static void ClipTo(QPainter& p, const QPolygonF& shape) {
+    QPainterPath clip;
+    clip.addPolygon(shape);
+    p.setClipPath(clip);
+}
+
+// Fills `shape` without an outline and keeps later strokes inside it.
+static void FillAndClip(QPainter& p, const QPolygonF& shape, const QBrush& brush) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(brush);
+    p.drawPolygon(shape);
+    ClipTo(p, shape);
+}
+
 static void WallLight(QPainter& p, const QRectF& b) {
     QLinearGradient g(b.topLeft(), b.topRight());
     g.setColorAt(0, QColor(255, 255, 255, 26));
@@ -159,12 +180,7 @@ void SidingWall(QPainter& p, Look& look, const QPolygonF& wall, const QColor& c,
     const QRectF b = wall.boundingRect();
     const QColor paint = look.Paint(c);
     p.save();
-    p.setPen(Qt::NoPen);
-    p.setBrush(paint);
-    p.drawPolygon(wall);
-    QPainterPath clip;
-    clip.addPolygon(wall);
-    p.setClipPath(clip);
+    FillAndClip(p, wall, paint);
     WallLight(p, b);
     for (double y = b.top() + spacing; y < b.bottom(); y += spacing) {
         p.setPen(QPen(Darker(paint, 0.14), 1));
@@ -180,9 +196,7 @@ void BrickWall(QPainter& p, Look& look, const QPolygonF& wall, const QColor& c) 
     const QRectF b = wall.boundingRect();
     const QColor paint = look.Paint(c);
     p.save();
-    QPainterPath clip;
-    clip.addPolygon(wall);
-    p.setClipPath(clip);
+    ClipTo(p, wall);
     p.fillRect(b, Lighter(paint, 0.45));  // mortar
     const double bh = 6, bw = 16;
     Rng& rng = look.rng;
@@ -207,12 +221,7 @@ void StuccoWall(QPainter& p, Look& look, const QPolygonF& wall, const QColor& c)
     const QRectF b = wall.boundingRect();
     const QColor paint = look.Paint(c);
     p.save();
-    p.setPen(Qt::NoPen);
-    p.setBrush(paint);
-    p.drawPolygon(wall);
-    QPainterPath clip;
-    clip.addPolygon(wall);
-    p.setClipPath(clip);
+    FillAndClip(p, wall, paint);
     Rng& rng = look.rng;
     for (int i = 0; i < static_cast<int>(b.width() * b.height() / 60); ++i) {
         p.setBrush(rng.Next() < 0.5 ? WithAlpha(Darker(paint, 0.2), 40)
@@ -461,12 +470,7 @@ void Roof(QPainter& p, Look& look, const QPolygonF& outline, const QColor& c, do
     QLinearGradient g(b.topLeft(), b.bottomLeft());
     g.setColorAt(0, Lighter(paint, 0.1));
     g.setColorAt(1, Darker(paint, 0.12));
-    p.setPen(Qt::NoPen);
-    p.setBrush(g);
-    p.drawPolygon(outline);
-    QPainterPath clip;
-    clip.addPolygon(outline);
-    p.setClipPath(clip);
+    FillAndClip(p, outline, g);
     int row = 0;
     for (double y = b.top() + rowHeight; y < b.bottom() + rowHeight; y += rowHeight, ++row) {
         p.setPen(QPen(Darker(paint, 0.3), 1));

@@ -46,6 +46,9 @@ struct WindowStyle {
 // The standard scene: sky, distant trees, lawn, pavement and road.
 // Returns the y of the ground line where houses stand.
 double Landscape(QPainter& p, Look& look, int w, int h);
+// Brings what is drawn next closer than the landscape's own scale, about the
+// middle of the ground line at height `ground`.
+void BringCloser(QPainter& p, int w, double ground);
 
 // Walls. The polygon is the wall outline; siding lines are clipped to it.
 void SidingWall(QPainter& p, Look& look, const QPolygonF& wall, const QColor& c,

@@ -345,10 +345,7 @@ QImage PaintHouse(int category, int stage) {
     // weeds and clouds in the same places whatever else changes.
     Look look(stage, 1000 + category * 10 + stage);
     const double g = Landscape(p, look, kW, kH);
-    // Bring the house a little closer than the landscape's own scale.
-    p.translate(kW / 2.0, g);
-    p.scale(1.1, 1.1);
-    p.translate(-kW / 2.0, -g);
+    BringCloser(p, kW, g);
     switch (category) {
         case 1:
             Ranch(p, look, g);

@@ -343,9 +343,7 @@ QImage PaintRental(int number) {
     Smooth(p);
     Look look(2, 5000 + number);
     const double g = Landscape(p, look, kSceneW, kSceneH);
-    p.translate(kSceneW / 2.0, g);
-    p.scale(1.1, 1.1);
-    p.translate(-kSceneW / 2.0, -g);
+    BringCloser(p, kSceneW, g);
     switch (number) {
         case 1:
             WalkUp(p, look, g);
